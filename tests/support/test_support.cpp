@@ -1,0 +1,63 @@
+#include "tests/support/test_support.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <iostream>
+
+std::wstring ScratchFolder() {
+  static int serial = 0;
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  std::wstring folder = std::wstring(temp) + L"quillspool-test-" +
+                        std::to_wstring(GetCurrentProcessId()) + L"-" +
+                        std::to_wstring(++serial) + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+bool WriteBytes(const std::wstring& path, const std::string& bytes) {
+  std::FILE* file = _wfopen(path.c_str(), L"wb");
+  if (file == nullptr) return false;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && ok;
+}
+
+std::string ReadBytes(const std::wstring& path) {
+  std::string bytes;
+  std::FILE* file = _wfopen(path.c_str(), L"rb");
+  if (file == nullptr) return bytes;
+  char chunk[4096];
+  std::size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+  std::fclose(file);
+  return bytes;
+}
+
+std::string CaptureStdout(const std::function<void()>& action) {
+  const std::wstring path = ScratchFolder() + L"stdout.txt";
+
+  std::cout.flush();
+  std::fflush(stdout);
+  const int saved = _dup(1);
+  const HANDLE savedHandle = GetStdHandle(STD_OUTPUT_HANDLE);
+  std::FILE* file = _wfopen(path.c_str(), L"wb");
+  _dup2(_fileno(file), 1);
+  _setmode(1, _O_TEXT);  // as the program's own standard output is
+  SetStdHandle(STD_OUTPUT_HANDLE, reinterpret_cast<HANDLE>(_get_osfhandle(1)));
+
+  action();
+
+  std::cout.flush();
+  std::fflush(stdout);
+  _dup2(saved, 1);
+  _close(saved);
+  SetStdHandle(STD_OUTPUT_HANDLE, savedHandle);
+  std::fclose(file);
+
+  std::string bytes = ReadBytes(path);
+  DeleteFileW(path.c_str());
+  return bytes;
+}
