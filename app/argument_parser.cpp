@@ -11,7 +11,7 @@ struct OptionWord {
 
 // Compared in this order; the first argument that matches one ends the scan.
 constexpr OptionWord kOptions[] = {
-    {L"--help", L"--help"}, {L"-h", L"--help"},   {L"--list", L"--list"},
+    {L"--help", L"--help"}, {L"-h", L"--help"},       {L"--list", L"--list"},
     {L"-l", L"--list"},     {L"--print", L"--print"}, {L"-p", L"--print"},
 };
 

@@ -19,5 +19,6 @@ void ShowUsage(const wchar_t* const argv[]) {
   WriteLine(
       "  --list|-l [local|remote|all] - Show list of available printers. Follow -l by 'local' "
       "to show local printers or 'remote' to show network printers.");
-  WriteLine("  --print|-p <input file> <printername> - Print <input file> on printer <printername>");
+  WriteLine(
+      "  --print|-p <input file> <printername> - Print <input file> on printer <printername>");
 }

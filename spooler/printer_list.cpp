@@ -55,8 +55,8 @@ bool ListPrinters(const std::wstring& scope, std::wstring& errorMessage) {
   const auto* printers = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.get());
   for (DWORD i = 0; i < count; ++i) {
     const PRINTER_INFO_2W& printer = printers[i];
-    WriteLine(FormatPrinterLine(tag, printer.pServerName, printer.pPrinterName,
-                                printer.pShareName, printer.pDriverName));
+    WriteLine(FormatPrinterLine(tag, printer.pServerName, printer.pPrinterName, printer.pShareName,
+                                printer.pDriverName));
   }
   return true;
 }

@@ -26,13 +26,6 @@ bool SpoolerLibraryLoaded() { return GetModuleHandleW(L"winspool.drv") != nullpt
 
 const char kScreenStart[] = "Version  : Quillspool 1.1\r\n";
 
-standin::Scenario TwoScopes() {
-  standin::Scenario scenario;
-  scenario.localPrinters = {{std::nullopt, L"Office", std::nullopt, L"PCL"}};
-  scenario.connectionPrinters = {{L"\\\\srv", L"\\\\srv\\Laser", L"Laser", L"PS"}};
-  return scenario;
-}
-
 TEST(RunQuillspool, HelpAndWrongUsageShowTheScreenWithoutTheSpooler) {
   struct Case {
     std::vector<const wchar_t*> argv;
@@ -71,10 +64,12 @@ TEST(RunQuillspool, ListsTheScopeAskedFor) {
       {{L"q", L"--list", L"local"}, {3}, local},
       {{L"q", L"-l", L"remote"}, {5}, remote},
       {{L"q", L"-l", L"All"}, {3}, local},
-      {{L"q", L"-l", L"all"}, {5, 3}, "R Laser [\\\\srv\\Laser on \\\\srv] PS\r\nL Office [Office] PCL\r\n"},
+      {{L"q", L"-l", L"all"},
+       {5, 3},
+       "R Laser [\\\\srv\\Laser on \\\\srv] PS\r\nL Office [Office] PCL\r\n"},
   };
   for (const Case& c : cases) {
-    standin::Reset(TwoScopes());
+    standin::Reset(standin::OneOfEachScope());
     const Outcome run = RunWith(c.argv);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, c.out);
@@ -100,11 +95,13 @@ TEST(RunQuillspool, AFailedListingEndsWithOneErrorLine) {
       // A failed connection listing leaves the local listing out.
       {L"all", 5, {5}, "ERROR: Could not Enumerate printers\r\n"},
       // The connection lines already written stay.
-      {L"all", 3, {5, 3},
+      {L"all",
+       3,
+       {5, 3},
        "R Laser [\\\\srv\\Laser on \\\\srv] PS\r\nERROR: Could not Enumerate printers\r\n"},
   };
   for (const Case& c : cases) {
-    standin::Scenario scenario = TwoScopes();
+    standin::Scenario scenario = standin::OneOfEachScope();
     scenario.failCall = "EnumPrintersW";
     scenario.failEnumFlags = c.failFlags;
     standin::Reset(scenario);
@@ -140,8 +137,8 @@ TEST(RunQuillspool, PrintsAndReportsFailuresWithOneErrorLine) {
   standin::Reset(unknown);
   run = RunWith({L"q", L"-p", file.c_str(), L"Nope \u6253"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out,
-            "ERROR: Cannot print provided file '" + shownFile + "' on seletced printer 'Nope ?'\r\n");
+  EXPECT_EQ(run.out, "ERROR: Cannot print provided file '" + shownFile +
+                         "' on seletced printer 'Nope ?'\r\n");
 
   standin::Reset();
   run = RunWith({L"q", L"-p", (folder + L"missing.pdf").c_str(), L"Office"});

@@ -1,21 +1,13 @@
 #include "spooler/printer_list.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 #include <winspool.h>
-
-#include <gtest/gtest.h>
 
 #include "tests/standin/standin_spooler.h"
 #include "tests/support/test_support.h"
 
 namespace {
-
-standin::Scenario TwoScopes() {
-  standin::Scenario scenario;
-  scenario.localPrinters = {{std::nullopt, L"Office", std::nullopt, L"PCL"}};
-  scenario.connectionPrinters = {{L"\\\\srv", L"\\\\srv\\Laser", L"Laser", L"PS"}};
-  return scenario;
-}
 
 TEST(ListPrinters, TheScopeWordSelectsFlagsAndTag) {
   struct Case {
@@ -33,7 +25,7 @@ TEST(ListPrinters, TheScopeWordSelectsFlagsAndTag) {
       {L"network", 3, "L Office [Office] PCL\r\n"},
   };
   for (const Case& c : cases) {
-    standin::Reset(TwoScopes());
+    standin::Reset(standin::OneOfEachScope());
     std::wstring error = L"untouched";
     bool result = false;
     const std::string out = CaptureStdout([&] { result = ListPrinters(c.scope, error); });
@@ -56,7 +48,7 @@ TEST(ListPrinters, TheScopeWordSelectsFlagsAndTag) {
 }
 
 TEST(ListPrinters, FetchesWithExactlyTheSizeReported) {
-  standin::Reset(TwoScopes());
+  standin::Reset(standin::OneOfEachScope());
   std::wstring error;
   CaptureStdout([&] { ListPrinters(L"local", error); });
   const DWORD expected = sizeof(PRINTER_INFO_2W) + sizeof(L"Office") + sizeof(L"PCL");
@@ -89,9 +81,9 @@ TEST(ListPrinters, NoPrintersWritesNothingAndSucceeds) {
 }
 
 TEST(ListPrinters, AFailedFetchIsReportedWithoutASecondAttempt) {
-  standin::Scenario failing = TwoScopes();
+  standin::Scenario failing = standin::OneOfEachScope();
   failing.failCall = "EnumPrintersW";
-  standin::Scenario growing = TwoScopes();
+  standin::Scenario growing = standin::OneOfEachScope();
   growing.growBetweenCalls = true;  // the fetch then finds the buffer too small
 
   for (const standin::Scenario& scenario : {failing, growing}) {
@@ -133,7 +125,8 @@ TEST(ListPrinters, NamesBeyondLatin1LoseNothingAfterThem) {
   const std::string out = CaptureStdout([&] { result = ListPrinters(L"local", error); });
   EXPECT_TRUE(result);
   EXPECT_EQ(out,
-            "L B\xfcro [B\xfcro] Dr\xfc" "cker\r\n"
+            "L B\xfcro [B\xfcro] Dr\xfc"
+            "cker\r\n"
             "L ?? [???] CJK\r\n"
             "L astral ?? [astral ?? on srv] after\r\n"
             "L Last [Last] Plain\r\n");

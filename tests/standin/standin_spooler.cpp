@@ -88,6 +88,13 @@ Printer ParsePrinter(const std::wstring& text) {
 
 }  // namespace
 
+Scenario OneOfEachScope() {
+  Scenario scenario;
+  scenario.localPrinters = {{std::nullopt, L"Office", std::nullopt, L"PCL"}};
+  scenario.connectionPrinters = {{L"\\\\srv", L"\\\\srv\\Laser", L"Laser", L"PS"}};
+  return scenario;
+}
+
 void Reset(const Scenario& next) {
   scenario = next;
   calls.clear();

@@ -27,7 +27,7 @@ struct Scenario {
   // (the fetching call only) for the flag value in failEnumFlags (0: every flag value).
   std::string failCall;
   DWORD failEnumFlags = 0;
-  bool shortWrite = false;     // WritePrinter succeeds but reports one byte fewer
+  bool shortWrite = false;        // WritePrinter succeeds but reports one byte fewer
   bool growBetweenCalls = false;  // a printer appears after the sizing call
   bool keepWrittenBytes = true;
 };
@@ -54,6 +54,9 @@ struct Call {
   DWORD length = 0;
   std::string bytes;
 };
+
+// A local printer "Office" and a connection "\\srv\Laser" shared as "Laser".
+Scenario OneOfEachScope();
 
 // Starts afresh: the scenario replaces the old one and the call log is emptied.
 void Reset(const Scenario& scenario = Scenario());

@@ -12,8 +12,8 @@ std::wstring ScratchFolder() {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   std::wstring folder = std::wstring(temp) + L"quillspool-test-" +
-                        std::to_wstring(GetCurrentProcessId()) + L"-" +
-                        std::to_wstring(++serial) + L"\\";
+                        std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial) +
+                        L"\\";
   CreateDirectoryW(folder.c_str(), nullptr);
   return folder;
 }

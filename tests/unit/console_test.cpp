@@ -17,7 +17,7 @@ TEST(ToOutputBytes, EachUnitBecomesOneByte) {
       {L"B\u00fcro \u00ff\u0001", std::string("B\xfcro \xff\x01")},
       {std::wstring(L"nul\0inside", 10), std::string("nul\0inside", 10)},
       {L"\u6253\u5370\u673a", "???"},
-      {L"\u0100 and \u0178", "? and ?"},  // just above the range
+      {L"\u0100 and \u0178", "? and ?"},        // just above the range
       {L"pre \U0001F5A8 post", "pre ?? post"},  // a surrogate pair is two units
   };
   for (const Case& c : cases) EXPECT_EQ(ToOutputBytes(c.text), c.bytes);

@@ -47,11 +47,7 @@ TEST_F(ReadInputFileTest, RefusesWhatCannotBePrinted) {
   ASSERT_TRUE(WriteBytes(folder_ + L"empty.bin", ""));
   CreateDirectoryW((folder_ + L"folder").c_str(), nullptr);
   const std::wstring paths[] = {
-      folder_ + L"missing.bin",
-      folder_ + L"empty.bin",
-      folder_ + L"folder",
-      folder_,
-      L"",
+      folder_ + L"missing.bin",    folder_ + L"empty.bin", folder_ + L"folder", folder_, L"",
       folder_ + L"bad<name>?.bin",
   };
   for (const std::wstring& path : paths) {
@@ -97,8 +93,8 @@ TEST_F(ReadInputFileTest, SharesTheFileWithAWriterButNotWithAnExclusiveHolder) {
   const std::wstring path = folder_ + L"held.bin";
   ASSERT_TRUE(WriteBytes(path, "shared"));
 
-  HANDLE writer = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+  HANDLE writer =
+      CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   std::wstring error;
   ByteBuffer buffer = ReadInputFile(error, path);
@@ -142,6 +138,17 @@ TEST_F(ReadInputFileTest, RefusesFilesTooLargeForOneSpoolerWrite) {
     EXPECT_TRUE(buffer.empty());
     DeleteFileW(path.c_str());
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A buffer the heap cannot give must come back empty, not end the process.
+TEST(ByteBuffer, AnImpossibleAllocationIsEmpty) {
+  const ByteBuffer buffer = ByteBuffer::Allocate(std::size_t(1) << 62);
+  EXPECT_TRUE(buffer.empty());
+  EXPECT_EQ(buffer.data(), nullptr);
 }
 
 }  // namespace

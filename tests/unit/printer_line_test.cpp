@@ -1,6 +1,6 @@
-#include "spooler/printer_list.h"
-
 #include <gtest/gtest.h>
+
+#include "spooler/printer_list.h"
 
 namespace {
 
@@ -21,7 +21,8 @@ TEST(FormatPrinterLine, BuildsTheListingLine) {
       {L"L", nullptr, L"Office", L"Front", nullptr, L"L Front [Office] "},
       {L"L", L"srv", L"Office", L"", L"", L"L Office [Office on srv] "},
       {L"R", nullptr, nullptr, nullptr, nullptr, L"R  [] "},
-      {L"L", nullptr, L"\u6253\u5370\u673a", nullptr, L"D\u00fcr", L"L \u6253\u5370\u673a [\u6253\u5370\u673a] D\u00fcr"},
+      {L"L", nullptr, L"\u6253\u5370\u673a", nullptr, L"D\u00fcr",
+       L"L \u6253\u5370\u673a [\u6253\u5370\u673a] D\u00fcr"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FormatPrinterLine(c.tag, c.server, c.printer, c.share, c.driver), c.line);

@@ -31,7 +31,8 @@ TEST(ShowUsage, WritesTheScreenWithTheProgramNameAsReceived) {
   };
   const Case cases[] = {
       {L"quillspool", "quillspool"},
-      {L"C:\\Program Files\\Quill Spool\\quillspool.exe", "C:\\Program Files\\Quill Spool\\quillspool.exe"},
+      {L"C:\\Program Files\\Quill Spool\\quillspool.exe",
+       "C:\\Program Files\\Quill Spool\\quillspool.exe"},
       {L"..\\bin/QUILLSPOOL.EXE", "..\\bin/QUILLSPOOL.EXE"},
       {L"", ""},
       {L"D\u00e9p\u00f4t\\q.exe", "D\xe9p\xf4t\\q.exe"},
