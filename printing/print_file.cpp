@@ -6,8 +6,14 @@
 #include "spooler/raw_print_job.h"
 
 bool PrintFile(std::wstring& errorMessage, std::wstring printerName, std::wstring inputFile) {
-  ByteBuffer contents = ReadInputFile(errorMessage, inputFile);
-  if (!errorMessage.empty()) return false;
+  // The loader's own message, so that a failed read is told apart from whatever the
+  // caller's message held before.
+  std::wstring readError;
+  ByteBuffer contents = ReadInputFile(readError, inputFile);
+  if (!readError.empty()) {
+    errorMessage = readError;
+    return false;
+  }
 
   // The loader refuses files whose size does not fit the spooler's 32-bit count.
   const bool printed =

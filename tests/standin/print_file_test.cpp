@@ -19,7 +19,7 @@ TEST_F(PrintFileTest, SendsTheFileUnchangedAsOneJob) {
   standin::Reset();
   std::wstring error;
   EXPECT_TRUE(PrintFile(error, L"Office", path));
-  EXPECT_EQ(error, L"");
+  EXPECT_EQ(error, L"");  // left as it was
   ASSERT_EQ(standin::Calls().size(), 7u);
   EXPECT_EQ(standin::Calls()[0].printerName, L"Office");
   EXPECT_EQ(standin::Calls()[3].bytes, bytes);
@@ -31,7 +31,7 @@ TEST_F(PrintFileTest, AnUnreadableFileNeverContactsThePrinter) {
     standin::Scenario unknownPrinter;
     unknownPrinter.failCall = "OpenPrinterW";
     standin::Reset(unknownPrinter);
-    std::wstring error;
+    std::wstring error = L"held before";
     EXPECT_FALSE(PrintFile(error, L"No Such Printer", path));
     EXPECT_EQ(error, L"Cannot read input file");
     EXPECT_TRUE(standin::Calls().empty());
@@ -57,7 +57,7 @@ TEST_F(PrintFileTest, AFailedJobNamesTheFileAsTypedAndThePrinter) {
     standin::Scenario scenario;
     scenario.failCall = c.failCall;
     standin::Reset(scenario);
-    std::wstring error;
+    std::wstring error = L"held before";
     EXPECT_FALSE(PrintFile(error, c.printer, folder_ + c.file)) << c.failCall;
     EXPECT_EQ(error, L"Cannot print provided file '" + folder_ + c.file +
                          L"' on seletced printer '" + c.printer + L"'");
