@@ -25,12 +25,14 @@ def windows_path(path):
 
 
 def run(args, exe=EXE, cwd=None, extra_env=None):
-    """Runs exe with args; returns (status, stdout bytes). Wine's own noise on stderr is
-    ignored, and the program itself never writes there."""
+    """Runs exe with args; returns (status, stdout bytes). The program writes nothing to
+    standard error, and with WINEDEBUG=-all neither does Wine."""
     env = dict(os.environ)
     env.update(extra_env or {})
     result = subprocess.run([WINE, exe] + list(args), cwd=cwd, env=env, stdin=subprocess.DEVNULL,
                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=TIMEOUT)
+    if result.stderr:
+        raise AssertionError("wrote to standard error: %r" % result.stderr)
     return result.returncode, result.stdout
 
 

@@ -117,7 +117,8 @@ TEST(RunQuillspool, AFailedListingEndsWithOneErrorLine) {
 }
 
 TEST(RunQuillspool, PrintsAndReportsFailuresWithOneErrorLine) {
-  const std::wstring folder = ScratchFolder();
+  ScratchFolder scratch;
+  const std::wstring folder = scratch.path();
   const std::wstring file = folder + L"doc.pdf";
   ASSERT_TRUE(WriteBytes(file, "%PDF"));
   const std::string shownFile(file.begin(), file.end());

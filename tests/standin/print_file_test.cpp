@@ -9,7 +9,8 @@ namespace {
 
 class PrintFileTest : public testing::Test {
  protected:
-  std::wstring folder_ = ScratchFolder();
+  ScratchFolder scratch_;
+  const std::wstring folder_ = scratch_.path();
 };
 
 TEST_F(PrintFileTest, SendsTheFileUnchangedAsOneJob) {

@@ -5,17 +5,21 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 
-std::wstring ScratchFolder() {
+ScratchFolder::ScratchFolder() {
   static int serial = 0;
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  std::wstring folder = std::wstring(temp) + L"quillspool-test-" +
-                        std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial) +
-                        L"\\";
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder;
+  path_ = std::wstring(temp) + L"quillspool-test-" + std::to_wstring(GetCurrentProcessId()) +
+          L"-" + std::to_wstring(++serial) + L"\\";
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
 }
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes) {
@@ -37,7 +41,8 @@ std::string ReadBytes(const std::wstring& path) {
 }
 
 std::string CaptureStdout(const std::function<void()>& action) {
-  const std::wstring path = ScratchFolder() + L"stdout.txt";
+  ScratchFolder folder;
+  const std::wstring path = folder.path() + L"stdout.txt";
 
   std::cout.flush();
   std::fflush(stdout);
@@ -57,7 +62,5 @@ std::string CaptureStdout(const std::function<void()>& action) {
   SetStdHandle(STD_OUTPUT_HANDLE, savedHandle);
   std::fclose(file);
 
-  std::string bytes = ReadBytes(path);
-  DeleteFileW(path.c_str());
-  return bytes;
+  return ReadBytes(path);
 }

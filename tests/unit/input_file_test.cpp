@@ -20,7 +20,8 @@ std::string AsString(const ByteBuffer& buffer) {
 
 class ReadInputFileTest : public testing::Test {
  protected:
-  std::wstring folder_ = ScratchFolder();
+  ScratchFolder scratch_;
+  const std::wstring folder_ = scratch_.path();
 };
 
 TEST_F(ReadInputFileTest, ReadsTheBytesUnchanged) {
