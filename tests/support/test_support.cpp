@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 
 ScratchFolder::ScratchFolder() {
@@ -17,10 +16,30 @@ ScratchFolder::ScratchFolder() {
   CreateDirectoryW(path_.c_str(), nullptr);
 }
 
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
+namespace {
+
+// Removes a folder with everything below it; path ends with a backslash.
+void RemoveTree(const std::wstring& path) {
+  WIN32_FIND_DATAW entry;
+  HANDLE search = FindFirstFileW((path + L"*").c_str(), &entry);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = entry.cFileName;
+      if (name == L"." || name == L"..") continue;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path + name + L"\\");
+      } else {
+        DeleteFileW((path + name).c_str());
+      }
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+  }
+  RemoveDirectoryW(path.c_str());
 }
+
+}  // namespace
+
+ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes) {
   std::FILE* file = _wfopen(path.c_str(), L"wb");
