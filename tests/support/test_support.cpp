@@ -11,8 +11,8 @@ ScratchFolder::ScratchFolder() {
   static int serial = 0;
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  path_ = std::wstring(temp) + L"quillspool-test-" + std::to_wstring(GetCurrentProcessId()) +
-          L"-" + std::to_wstring(++serial) + L"\\";
+  path_ = std::wstring(temp) + L"quillspool-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+          std::to_wstring(++serial) + L"\\";
   CreateDirectoryW(path_.c_str(), nullptr);
 }
 
