@@ -24,6 +24,15 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
+def on_a_pipe(text):
+    """The bytes a text becomes on a pipe: one byte per unit up to U+00FF, '?' for every
+    other UTF-16 unit (two for a character beyond the BMP)."""
+    out = b""
+    for c in text:
+        out += bytes([ord(c)]) if ord(c) <= 0xFF else b"?" * (len(c.encode("utf-16-le")) // 2)
+    return out
+
+
 def run(args, exe=EXE, cwd=None, extra_env=None):
     """Runs exe with args; returns (status, stdout bytes). The program writes nothing to
     standard error, and with WINEDEBUG=-all neither does Wine."""

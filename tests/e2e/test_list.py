@@ -4,16 +4,7 @@ the stand-in spooler for the printer connections that Wine does not have."""
 import unittest
 
 import cups_server
-from harness import STANDIN_EXE, run, run_on_console
-
-
-def on_a_pipe(text):
-    """The bytes a line of text becomes on a pipe: one byte per unit up to U+00FF, '?'
-    for every other unit."""
-    out = b""
-    for c in text:
-        out += bytes([ord(c)]) if ord(c) <= 0xFF else b"?" * (len(c.encode("utf-16-le")) // 2)
-    return out
+from harness import STANDIN_EXE, on_a_pipe, run, run_on_console
 
 
 # Wine lists a CUPS queue with its own name as the driver name, no share and no server.
