@@ -75,6 +75,17 @@ def job_files(root, queue):
     return [os.path.join(folder, n) for n in sorted(names, key=lambda n: int(n[4:]))]
 
 
+def wait_for_new_job(root, queue, seen, timeout=60):
+    """The path of the first job of queue not in seen, once the backend has written it."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        new = [j for j in job_files(root, queue) if j not in seen]
+        if new:
+            return new[0]
+        time.sleep(0.01)
+    raise AssertionError("no job reached the queue %r" % queue)
+
+
 def client_env(root):
     env = dict(os.environ)
     env["CUPS_SERVER"] = socket_path(root)

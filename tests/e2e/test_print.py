@@ -1,7 +1,6 @@
 """The print command through Wine's real spooler into the private CUPS server."""
 
 import os
-import time
 import unittest
 
 import cups_server
@@ -10,15 +9,8 @@ from harness import CUPS_DIR, ScratchFolder, run, run_on_console
 ALL_BYTES = bytes(range(256))
 
 
-def wait_for_new_job(queue, seen, timeout=60):
-    """The path of the first job of queue not in seen, once the backend has written it."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        new = [j for j in cups_server.job_files(CUPS_DIR, queue) if j not in seen]
-        if new:
-            return new[0]
-        time.sleep(0.1)
-    raise AssertionError("no job reached the queue %r" % queue)
+def wait_for_new_job(queue, seen):
+    return cups_server.wait_for_new_job(CUPS_DIR, queue, seen)
 
 
 def read(path):
