@@ -114,12 +114,28 @@ def stop(root):
     try:
         os.kill(pid, signal.SIGTERM)
         for _ in range(100):
-            os.kill(pid, 0)
+            if exited(pid):
+                break
             time.sleep(0.05)
-        os.kill(pid, signal.SIGKILL)
+        else:
+            os.kill(pid, signal.SIGKILL)
     except ProcessLookupError:
         pass
     os.remove(pid_file)
+
+
+def exited(pid):
+    """Whether the process is gone. When this process started it (the benchmark does),
+    it stays a zombie until it is reaped here."""
+    try:
+        reaped, _ = os.waitpid(pid, os.WNOHANG)
+        return reaped == pid
+    except ChildProcessError:  # not our child
+        try:
+            os.kill(pid, 0)
+            return False
+        except ProcessLookupError:
+            return True
 
 
 def start(root):
