@@ -1,6 +1,6 @@
 #!/bin/sh
-# Starts or stops the Wine server of the test prefix, detached from every pipe: a server
-# started by the first test would hold that test's output open and slow every test down.
+# Starts or stops the Wine server of the prefix in WINEPREFIX, detached from every pipe: a
+# server started by the first program run would hold that run's output open and slow it down.
 set -e
 wine_dir=$(dirname "${WINE:-/usr/lib/wine/wine64}")
 case "$1" in
