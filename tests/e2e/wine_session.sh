@@ -46,12 +46,13 @@ case "$1" in
   start)
     created=0
     place_prefix
+    room=$(free_mb "$WINEPREFIX/")
     "$wine_dir/wineserver" -p </dev/null >/dev/null 2>&1
     status=0
     "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || status=$?
     if [ $status -ne 0 ] || [ ! -s "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
       echo "wine_session: Wine could not set up its prefix in $WINEPREFIX (status $status," \
-           "$(free_mb "$WINEPREFIX/") MB free there, a new prefix needs about $prefix_mb MB)" >&2
+           "$room MB free there, a new prefix needs about $prefix_mb MB)" >&2
       "$wine_dir/wineserver" -k </dev/null >/dev/null 2>&1 || true
       "$wine_dir/wineserver" -w </dev/null >/dev/null 2>&1 || true
       # Half a prefix would only fail the next run the same way.
