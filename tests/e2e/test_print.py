@@ -9,25 +9,26 @@ from harness import CUPS_DIR, ScratchFolder, run, run_on_console
 ALL_BYTES = bytes(range(256))
 
 
-def wait_for_new_job(queue, seen):
-    return cups_server.wait_for_new_job(CUPS_DIR, queue, seen)
-
-
 def read(path):
     with open(path, "rb") as f:
         return f.read()
 
 
+def write(path, contents):
+    with open(path, "wb") as f:
+        f.write(contents)
+
+
 class PrintThroughCups(unittest.TestCase):
-    def print_and_capture(self, contents, queue="demo", name="input.bin"):
+    def print_and_capture(self, contents, queue="demo", name="input.bin", relative=False):
+        """Prints a file named name, by its full path or relative to the working folder."""
         with ScratchFolder() as scratch:
             path = os.path.join(scratch, name)
-            with open(path, "wb") as f:
-                f.write(contents)
+            write(path, contents)
             seen = set(cups_server.job_files(CUPS_DIR, queue))
-            status, out = run(["-p", path, queue])
+            status, out = run(["-p", name if relative else path, queue], cwd=scratch)
             self.assertEqual((status, out), (0, b""))
-            job = wait_for_new_job(queue, seen)
+            job = cups_server.wait_for_new_job(CUPS_DIR, queue, seen)
             return read(job), read(job + ".title")
 
     def test_the_job_holds_the_file_byte_for_byte(self):
@@ -55,20 +56,15 @@ class PrintThroughCups(unittest.TestCase):
                 self.assertEqual(job, contents)
 
     def test_relative_file_name(self):
-        with ScratchFolder() as scratch:
-            with open(os.path.join(scratch, "rel.ps"), "wb") as f:
-                f.write(b"%!PS relative")
-            seen = set(cups_server.job_files(CUPS_DIR, "demo"))
-            self.assertEqual(run(["-p", "rel.ps", "demo"], cwd=scratch), (0, b""))
-            self.assertEqual(read(wait_for_new_job("demo", seen)), b"%!PS relative")
+        job, _ = self.print_and_capture(b"%!PS relative", name="rel.ps", relative=True)
+        self.assertEqual(job, b"%!PS relative")
 
 
 class PrintFailures(unittest.TestCase):
     def test_an_unknown_printer_is_named_in_the_error_line(self):
         with ScratchFolder() as scratch:
             path = os.path.join(scratch, "it's.pdf")
-            with open(path, "wb") as f:
-                f.write(b"%PDF")
+            write(path, b"%PDF")
             shown = path.encode()  # as typed
             cases = (("No Such Printer", b"No Such Printer"),
                      ("Bob's \u4e0d\u5b58\u5728", b"Bob's ???"),
@@ -82,7 +78,7 @@ class PrintFailures(unittest.TestCase):
     def test_an_unreadable_file_is_reported_before_any_printer(self):
         with ScratchFolder() as scratch:
             empty = os.path.join(scratch, "empty.pdf")
-            open(empty, "wb").close()
+            write(empty, b"")
             for path in (os.path.join(scratch, "missing.pdf"), empty, scratch):
                 for printer in ("demo", "No Such Printer"):
                     with self.subTest(path=path, printer=printer):
@@ -92,8 +88,7 @@ class PrintFailures(unittest.TestCase):
     def test_the_error_line_on_a_console_shows_the_printer_as_typed(self):
         with ScratchFolder() as scratch:
             path = os.path.join(scratch, "a.pdf")
-            with open(path, "wb") as f:
-                f.write(b"%PDF")
+            write(path, b"%PDF")
             status, text = run_on_console(["-p", path, "\u4e0d\u5b58\u5728 \u00e9"])
             self.assertEqual(status, 1)
             self.assertTrue(text.endswith("' on seletced printer '\u4e0d\u5b58\u5728 \u00e9'\n"),
