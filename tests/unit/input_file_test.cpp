@@ -141,10 +141,6 @@ TEST_F(ReadInputFileTest, RefusesFilesTooLargeForOneSpoolerWrite) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // A buffer the heap cannot give must come back empty, not end the process.
 TEST(ByteBuffer, AnImpossibleAllocationIsEmpty) {
   const ByteBuffer buffer = ByteBuffer::Allocate(std::size_t(1) << 62);
